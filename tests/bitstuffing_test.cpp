@@ -43,6 +43,9 @@ std::size_t count_insertions(const std::string& bits)
     return insertions;
 }
 
+// "11", a NUL character, "111": the NUL ends the run like any other character.
+const std::string with_nul = std::string("11") + '\0' + "111";
+
 struct StuffingCase {
     std::string input;
     std::string expected;
@@ -68,7 +71,7 @@ const std::vector<StuffingCase> stuffing_cases = {
     {"11 111", "11 111"},
     {"11111x", "111110x"},
     {"111112", "1111102"},
-    {std::string("11\0" "111", 6), std::string("11\0" "111", 6)},
+    {with_nul, with_nul},
 };
 
 TEST(BitStuffing, TableOfCases)

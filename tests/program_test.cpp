@@ -55,8 +55,8 @@ std::string quoted(const fs::path& path)
 Result run_program(const std::string& arguments = "", Stdout out = Stdout::captured,
                    Stdin in = Stdin::empty)
 {
-    const fs::path dir = fs::temp_directory_path() /
-                         ("bitstuffing-test-" + std::to_string(std::random_device{}()));
+    const fs::path dir =
+        fs::temp_directory_path() / ("bitstuffing-test-" + std::to_string(std::random_device{}()));
     fs::create_directories(dir);
     const fs::path out_file = dir / "out";
     const fs::path err_file = dir / "err";
@@ -69,9 +69,15 @@ Result run_program(const std::string& arguments = "", Stdout out = Stdout::captu
     const std::string null_device = "/dev/null";
 #endif
     switch (out) {
-    case Stdout::captured: command += " >" + quoted(out_file); break;
-    case Stdout::full_device: command += " >/dev/full"; break;
-    case Stdout::closed: command += " >&-"; break;
+    case Stdout::captured:
+        command += " >" + quoted(out_file);
+        break;
+    case Stdout::full_device:
+        command += " >/dev/full";
+        break;
+    case Stdout::closed:
+        command += " >&-";
+        break;
     }
     command += " 2>" + quoted(err_file);
 
@@ -111,11 +117,12 @@ void expect_report(const std::string& out, std::string& original, std::string& s
     ASSERT_NE(first_end, std::string::npos) << "no first line in \"" << out << '"';
     const std::size_t second_end = out.find(line_end, first_end + line_end.size());
     ASSERT_NE(second_end, std::string::npos) << "no second line in \"" << out << '"';
-    ASSERT_EQ(second_end + line_end.size(), out.size()) << "more than two lines in \"" << out << '"';
+    ASSERT_EQ(second_end + line_end.size(), out.size())
+        << "more than two lines in \"" << out << '"';
 
     const std::string first = out.substr(0, first_end);
-    const std::string second = out.substr(first_end + line_end.size(),
-                                          second_end - first_end - line_end.size());
+    const std::string second =
+        out.substr(first_end + line_end.size(), second_end - first_end - line_end.size());
     ASSERT_EQ(first.size(), 40U) << first;
     ASSERT_EQ(first.rfind("Original bits: ", 0), 0U) << first;
     ASSERT_GE(second.size(), 38U) << second;
