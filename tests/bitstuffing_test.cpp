@@ -1,4 +1,5 @@
 #include "bitstuffing.h"
+#include "stuffing_reference.h"
 
 #include <gtest/gtest.h>
 
@@ -10,38 +11,6 @@
 #include <vector>
 
 namespace {
-
-// The receiver's side of the rule: drop each '0' that follows five '1's.
-std::string unstuff(const std::string& stuffed)
-{
-    std::string bits;
-    int run = 0;
-    for (const char bit : stuffed) {
-        if (run == 5) {
-            run = 0;
-            if (bit == '0') {
-                continue;
-            }
-        }
-        bits += bit;
-        run = bit == '1' ? run + 1 : 0;
-    }
-    return bits;
-}
-
-std::size_t count_insertions(const std::string& bits)
-{
-    std::size_t insertions = 0;
-    int run = 0;
-    for (const char bit : bits) {
-        run = bit == '1' ? run + 1 : 0;
-        if (run == 5) {
-            ++insertions;
-            run = 0;
-        }
-    }
-    return insertions;
-}
 
 // "11", a NUL character, "111": the NUL ends the run like any other character.
 const std::string with_nul = std::string("11") + '\0' + "111";
