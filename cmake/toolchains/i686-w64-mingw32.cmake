@@ -1,5 +1,5 @@
 # Cross build for 32-bit Windows (the program's home platform) with MinGW-w64.
-#   cmake -S . -B build-win32 --toolchain cmake/toolchains/i686-w64-mingw32.cmake
+#   cmake -S . -B build-windows-x86 --toolchain cmake/toolchains/i686-w64-mingw32.cmake
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86)
 set(MINGW_TRIPLE i686-w64-mingw32)

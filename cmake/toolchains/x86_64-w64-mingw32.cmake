@@ -1,6 +1,6 @@
 # Cross build for 64-bit Windows with MinGW-w64.  Its programs run here under
 # Wine, so ctest runs the Windows build's tests as well.
-#   cmake -S . -B build-win64 --toolchain cmake/toolchains/x86_64-w64-mingw32.cmake
+#   cmake -S . -B build-windows-x64 --toolchain cmake/toolchains/x86_64-w64-mingw32.cmake
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR AMD64)
 set(MINGW_TRIPLE x86_64-w64-mingw32)
