@@ -9,10 +9,18 @@
 #include <iostream>
 #include <string>
 
+// A 32-bit time_t runs out at 2038-01-19T03:14:07Z; past it every run would
+// seed alike.  The build selects a 64-bit one; refuse a build that did not.
+static_assert(sizeof(std::time_t) >= 8,
+              "time_t must be 64 bits: define _TIME_BITS=64 and _FILE_OFFSET_BITS=64 "
+              "(32-bit glibc) or __MINGW_USE_VC2005_COMPAT (32-bit MinGW-w64)");
+
 int main()
 {
     constexpr int bit_count = 25;
 
+    // The seed takes the low 32 bits of the time: it repeats every 2^32
+    // seconds, which no user can tell from a fresh one.
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 
     std::string original;

@@ -178,15 +178,14 @@ TEST(Program, DrawsItsBitsFromTheGeneratorSeededWithTheClock)
     ADD_FAILURE() << "printed " << original << seen_with;
 }
 
+// The next two need POSIX descriptors.  A Windows build cross-built on a
+// POSIX host has the same checks run from the host's shell instead.
+#ifndef _WIN32
 TEST(Program, DoesNotReadStandardInput)
 {
-#ifdef _WIN32
-    GTEST_SKIP() << "needs a POSIX pipe as standard input";
-#else
     const Result result = run_program("", Stdout::captured, Stdin::open_pipe);
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.err, "");
-#endif
 }
 
 struct WriteFailure {
@@ -197,9 +196,6 @@ struct WriteFailure {
 
 TEST(Program, ReportsAFailedWrite)
 {
-#ifdef _WIN32
-    GTEST_SKIP() << "needs /dev/full and a shell that closes a descriptor";
-#else
     const WriteFailure failures[] = {
         {"standard output on a full device", Stdout::full_device, ENOSPC},
         {"standard output closed", Stdout::closed, EBADF},
@@ -211,7 +207,7 @@ TEST(Program, ReportsAFailedWrite)
         EXPECT_EQ(result.err,
                   std::string("bitstuffing: write error: ") + std::strerror(failure.error) + "\n");
     }
-#endif
 }
+#endif
 
 } // namespace

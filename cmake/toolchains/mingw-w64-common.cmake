@@ -14,3 +14,11 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Link the C and C++ runtimes in, so that the .exe needs no MinGW DLL.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+
+# Run the target's programs under Wine, so that ctest runs the Windows build's
+# tests here: no debug chatter, and no prompt to install .NET or a browser
+# engine.  WINE_PROGRAM names the loader for the target's word size.
+if(WINE_PROGRAM)
+    set(CMAKE_CROSSCOMPILING_EMULATOR
+        /usr/bin/env WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml=" "${WINE_PROGRAM}")
+endif()
