@@ -3,6 +3,7 @@
 #include "bitstuffing.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -11,7 +12,7 @@
 
 // A 32-bit time_t runs out at 2038-01-19T03:14:07Z; past it every run would
 // seed alike.  The build selects a 64-bit one; refuse a build that did not.
-static_assert(sizeof(std::time_t) >= 8,
+static_assert(sizeof(std::time_t) >= sizeof(std::int64_t),
               "time_t must be 64 bits: define _TIME_BITS=64 and _FILE_OFFSET_BITS=64 "
               "(32-bit glibc) or __MINGW_USE_VC2005_COMPAT (32-bit MinGW-w64)");
 
