@@ -41,6 +41,15 @@ const std::vector<StuffingCase> stuffing_cases = {
     {"11111x", "111110x"},
     {"111112", "1111102"},
     {with_nul, with_nul},
+    // Bytes at or above 0x80 are characters like any other, signed or not.
+    {"11111\xff\x80"
+     "11111",
+     "111110\xff\x80"
+     "111110"},
+    {"1111\xb1"
+     "1",
+     "1111\xb1"
+     "1"},
 };
 
 TEST(BitStuffing, TableOfCases)
@@ -95,12 +104,18 @@ TEST(BitStuffing, PropertiesHoldForLongRandomStrings)
     std::uniform_int_distribution<std::size_t> length(0, 2000);
     std::uniform_int_distribution<int> percent(0, 99);
     const std::string alphabet = "01a 2";
-    for (int round = 0; round < 300; ++round) {
+    // Most strings are short; the last rounds run up to 2^17 characters, so
+    // that a run crosses every power-of-two boundary a buffer might have.
+    constexpr int short_rounds = 300;
+    constexpr int long_rounds = 10;
+    for (int round = 0; round < short_rounds + long_rounds; ++round) {
         // Vary how often a '1' comes, so long runs occur as well as short.
         const int ones_percent = (round % 10) * 10 + 9;
         const bool foreign = round % 3 == 0;
+        const std::size_t size = round < short_rounds
+                                     ? length(engine)
+                                     : (std::size_t{1} << 17) - static_cast<std::size_t>(round % 3);
         std::string input;
-        const std::size_t size = length(engine);
         for (std::size_t i = 0; i < size; ++i) {
             const int roll = percent(engine);
             if (roll < ones_percent) {
@@ -111,7 +126,8 @@ TEST(BitStuffing, PropertiesHoldForLongRandomStrings)
                 input += '0';
             }
         }
-        SCOPED_TRACE("round " + std::to_string(round));
+        SCOPED_TRACE("round " + std::to_string(round) + ", " + std::to_string(size) +
+                     " characters");
         expect_stuffing_properties(input);
         if (HasFailure()) {
             return;

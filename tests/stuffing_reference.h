@@ -6,6 +6,22 @@
 #include <cstddef>
 #include <string>
 
+// The sender's side of the rule: a '0' after every five '1's in a row.
+inline std::string stuff(const std::string& bits)
+{
+    std::string stuffed;
+    int run = 0;
+    for (const char bit : bits) {
+        stuffed += bit;
+        run = bit == '1' ? run + 1 : 0;
+        if (run == 5) {
+            stuffed += '0';
+            run = 0;
+        }
+    }
+    return stuffed;
+}
+
 // The receiver's side of the rule: drop each '0' that follows five '1's.
 inline std::string unstuff(const std::string& stuffed)
 {
